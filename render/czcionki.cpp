@@ -7,7 +7,8 @@
 namespace grafika {
 
 bool ZarejestrujCzcionki() {
-  static const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/czcionki/Redudorevi.ttf"));
+  static const int id =
+      QFontDatabase::addApplicationFont(QStringLiteral(":/czcionki/Redudorevi.ttf"));
   if (!QFontDatabase::families().contains(CzcionkaTekstu))
     QFont::insertSubstitution(CzcionkaTekstu, ZastepstwoTekstu);
   return id >= 0;

@@ -6,8 +6,9 @@ namespace grafika {
 
 inline const QString CzcionkaSymboli = QStringLiteral("Redudorevi");
 inline const QString CzcionkaTekstu = QStringLiteral("Tahoma");
-// The installed sans font that stands in for "Tahoma".
-inline const QString ZastepstwoTekstu = QStringLiteral("DejaVu Sans");
+// The installed sans font that stands in for "Tahoma" (fonts-noto-core):
+// measured by cell height it is about as wide as the original.
+inline const QString ZastepstwoTekstu = QStringLiteral("Noto Sans");
 
 // Registers the bundled symbol font and the text-font substitute; call once
 // after the QGuiApplication exists. False when the symbol font cannot be loaded.

@@ -37,16 +37,13 @@ std::vector<TRysunek> RysunkiUrodz(TStanGrafiki& stan, const wykres::TWykresUrod
   long double ulamekKolumny = 0, ulamekWiersza = 0;
   std::vector<TRysunek> r;
   r.push_back(Rysunek("kolo", RysujKolo(stan, wykres, symbole, kropki), Kolo, PlotnoKola));
-  r.push_back(Tabela("aspekty",
-                     RysujTabeleAspektow(p, wykres, 1042, 462, pokazane, ulamekKolumny,
-                                         ulamekWiersza),
-                     {521, 231}));
+  r.push_back(Tabela(
+      "aspekty", RysujTabeleAspektow(p, wykres, 1042, 462, pokazane, ulamekKolumny, ulamekWiersza),
+      {521, 231}));
   r.push_back(Tabela("domy", RysujTabeleDomow(p, wykres, 178, 390), {89, 195}));
   r.push_back(Tabela("planety", RysujTabelePlanet(p, wykres, 232, 446), {116, 223}));
-  r.push_back(
-      Tabela("planety_w_domach", RysujPlanetyWDomach(p, wykres, 386, 170), {193, 85}));
-  r.push_back(
-      Tabela("planety_w_znakach", RysujPlanetyWZnakach(p, wykres, 386, 170), {193, 85}));
+  r.push_back(Tabela("planety_w_domach", RysujPlanetyWDomach(p, wykres, 386, 170), {193, 85}));
+  r.push_back(Tabela("planety_w_znakach", RysujPlanetyWZnakach(p, wykres, 386, 170), {193, 85}));
   return r;
 }
 

@@ -14,10 +14,10 @@
 namespace grafika {
 
 struct TRysunek {
-  QString Nazwa;   // file name without extension
+  QString Nazwa; // file name without extension
   QPicture Obraz;
-  QSize Plotno;    // canvas units
-  QSize Piksele;   // on-screen pixel size
+  QSize Plotno;  // canvas units
+  QSize Piksele; // on-screen pixel size
 };
 
 // The six natal drawings: kolo, aspekty, domy, planety, planety_w_domach, planety_w_znakach.

@@ -17,8 +17,8 @@ TPudelko PudelkoKropki(QPoint srodek, int d) {
           Zaokr(srodek.y() + d / 2.0)};
 }
 
-QPoint RozsunZnak(const TGeometriaKola& kolo, double dlugosc, const std::vector<QPoint>& wczesniejsze,
-                  const TRegulaRozsuwania& regula) {
+QPoint RozsunZnak(const TGeometriaKola& kolo, double dlugosc,
+                  const std::vector<QPoint>& wczesniejsze, const TRegulaRozsuwania& regula) {
   double r = regula.PromienStartu;
   bool ustalony = false;
   for (;;) {
@@ -85,7 +85,8 @@ QPicture RysujKolo(TStanGrafiki& stan, const wykres::TWykresUrodz& wykres,
         linia(PunktNaKole(kolo, theta + 5 * k, od), PunktNaKole(kolo, theta + 5 * k, Ri));
       }
       const QPoint p = PunktNaKole(kolo, 30.0 * (s - 0.5), R0 - w1 / 2);
-      c.Tekst(p.x() - Zaokr(W / 2.0), p.y() - Zaokr(H / 2.0), QString(QLatin1Char(ZnakiZodiaku[s])));
+      c.Tekst(p.x() - Zaokr(W / 2.0), p.y() - Zaokr(H / 2.0),
+              QString(QLatin1Char(ZnakiZodiaku[s])));
     }
 
     for (int j = 1; j <= 6; ++j) {
@@ -104,8 +105,9 @@ QPicture RysujKolo(TStanGrafiki& stan, const wykres::TWykresUrodz& wykres,
     c.UstawCzcionkePunkty(CzcionkaSymboli, Zaokr(0.5 * w1));
     W = c.RozmiarCzcionki();
     H = c.WysokoscCzcionki();
-    const TRegulaRozsuwania regula{Ri - H / 2.0 - W / 4.0, 0.7 * W, 0.7 * H, 0.2 * W, double(W),
-                                   Zaokr(W / 2.0),        Zaokr(H / 2.0)};
+    const TRegulaRozsuwania regula{
+        Ri - H / 2.0 - W / 4.0, 0.7 * W,       0.7 * H, 0.2 * W, double(W),
+        Zaokr(W / 2.0),         Zaokr(H / 2.0)};
     std::vector<QPoint> polozone;
     for (int p = 1; p <= 12; ++p) {
       const char znak = ZnakiPunktow[p];

@@ -30,8 +30,8 @@ struct TRegulaRozsuwania {
 };
 // Top-left corner of a glyph of a point at `dlugosc`, given the corners of the
 // earlier points (only those count; later points never push earlier ones).
-QPoint RozsunZnak(const TGeometriaKola& kolo, double dlugosc, const std::vector<QPoint>& wczesniejsze,
-                  const TRegulaRozsuwania& regula);
+QPoint RozsunZnak(const TGeometriaKola& kolo, double dlugosc,
+                  const std::vector<QPoint>& wczesniejsze, const TRegulaRozsuwania& regula);
 
 // A box as fractions of a drawing of size s.
 TProstokatTrafienia Ulamki(int x1, int y1, int x2, int y2, int s);

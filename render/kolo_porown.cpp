@@ -62,7 +62,8 @@ QPicture RysujKoloPorown(TStanGrafikiPorown& stan, const wykres::TWykresUrodz& w
         linia(PunktNaKole(kolo, t, parzysty ? R3 : R4 + w / 4), PunktNaKole(kolo, t, R4));
       }
       const QPoint p = PunktNaKole(kolo, 30.0 * (s - 0.5), R2 - a / 2);
-      c.Tekst(p.x() - Zaokr(W / 2.0), p.y() - Zaokr(H / 2.0), QString(QLatin1Char(ZnakiZodiaku[s])));
+      c.Tekst(p.x() - Zaokr(W / 2.0), p.y() - Zaokr(H / 2.0),
+              QString(QLatin1Char(ZnakiZodiaku[s])));
     }
 
     const int grubaOs = 10;
@@ -102,13 +103,9 @@ QPicture RysujKoloPorown(TStanGrafikiPorown& stan, const wykres::TWykresUrodz& w
     c.UstawCzcionkePunkty(CzcionkaSymboli, Zaokr(0.57 * a));
     W = c.RozmiarCzcionki();
     H = c.WysokoscCzcionki();
-    TRegulaRozsuwania regula1{R4 - H / 3.0 - W / 4.0,
-                              double(Zaokr(0.7 * W)),
-                              double(Zaokr(0.7 * H)),
-                              0.2 * W,
-                              double(W),
-                              Zaokr(W / 2.0),
-                              Zaokr(H / 2.0)};
+    TRegulaRozsuwania regula1{
+        R4 - H / 3.0 - W / 4.0, double(Zaokr(0.7 * W)), double(Zaokr(0.7 * H)), 0.2 * W, double(W),
+        Zaokr(W / 2.0),         Zaokr(H / 2.0)};
     TRegulaRozsuwania regula2 = regula1;
     regula2.PromienStartu = R0 - H / 3.0 - W / 4.0;
     std::vector<QPoint> polozone[2];
@@ -129,8 +126,8 @@ QPicture RysujKoloPorown(TStanGrafikiPorown& stan, const wykres::TWykresUrodz& w
         c.UstawStylPedzla(TStylPedzla::Pusty);
         prostokatyKropek[e] = Ulamki(k.L, k.T, k.R, k.B, S);
 
-        const QPoint xy = RozsunZnak(kolo, wyk.DlugEkl[p], polozone[osoba],
-                                     osoba == 0 ? regula1 : regula2);
+        const QPoint xy =
+            RozsunZnak(kolo, wyk.DlugEkl[p], polozone[osoba], osoba == 0 ? regula1 : regula2);
         polozone[osoba].push_back(xy);
         const QString tekst{QLatin1Char(znak)};
         prostokatySymboli[e] = Ulamki(xy.x(), xy.y(), xy.x() + c.SzerokoscTekstu(tekst),

@@ -11,7 +11,9 @@
 
 namespace grafika {
 
-int Zaokr(double x) { return static_cast<int>(std::nearbyint(x)); }
+int Zaokr(double x) {
+  return static_cast<int>(std::nearbyint(x));
+}
 
 namespace {
 
@@ -95,16 +97,24 @@ void TPlotno::UstawPioro(const QColor& kolor, int grubosc) {
   GruboscPiora_ = grubosc;
   OdswiezPioro();
 }
-void TPlotno::UstawKolorPiora(const QColor& kolor) { UstawPioro(kolor, GruboscPiora_); }
-void TPlotno::UstawGruboscPiora(int grubosc) { UstawPioro(KolorPiora_, grubosc); }
+void TPlotno::UstawKolorPiora(const QColor& kolor) {
+  UstawPioro(kolor, GruboscPiora_);
+}
+void TPlotno::UstawGruboscPiora(int grubosc) {
+  UstawPioro(KolorPiora_, grubosc);
+}
 
 void TPlotno::UstawPedzel(const QColor& kolor, TStylPedzla styl) {
   KolorPedzla_ = kolor;
   StylPedzla_ = styl;
   OdswiezPedzel();
 }
-void TPlotno::UstawStylPedzla(TStylPedzla styl) { UstawPedzel(KolorPedzla_, styl); }
-void TPlotno::UstawKolorPedzla(const QColor& kolor) { UstawPedzel(kolor, StylPedzla_); }
+void TPlotno::UstawStylPedzla(TStylPedzla styl) {
+  UstawPedzel(KolorPedzla_, styl);
+}
+void TPlotno::UstawKolorPedzla(const QColor& kolor) {
+  UstawPedzel(kolor, StylPedzla_);
+}
 
 void TPlotno::UstawCzcionkePunkty(const QString& nazwa, int punkty) {
   NazwaCzcionki_ = nazwa;
@@ -125,9 +135,13 @@ void TPlotno::UstawNazweCzcionki(const QString& nazwa) {
   OdswiezCzcionke();
 }
 
-void TPlotno::UstawKolorCzcionki(const QColor& kolor) { KolorCzcionki_ = kolor; }
+void TPlotno::UstawKolorCzcionki(const QColor& kolor) {
+  KolorCzcionki_ = kolor;
+}
 
-void TPlotno::UstawPodkreslenie(bool podkreslenie) { Czcionka_.setUnderline(podkreslenie); }
+void TPlotno::UstawPodkreslenie(bool podkreslenie) {
+  Czcionka_.setUnderline(podkreslenie);
+}
 
 int TPlotno::RozmiarCzcionki() const {
   return WysokoscKomorki_ ? Zaokr(Wartosc_ * 72.0 / 96.0) : Wartosc_;
@@ -137,7 +151,9 @@ int TPlotno::WysokoscCzcionki() const {
   return WysokoscKomorki_ ? Wartosc_ : Zaokr(Wartosc_ * 96.0 / 72.0);
 }
 
-void TPlotno::PrzesunDo(int x, int y) { Pioro_ = QPoint(x, y); }
+void TPlotno::PrzesunDo(int x, int y) {
+  Pioro_ = QPoint(x, y);
+}
 
 void TPlotno::LiniaDo(int x, int y) {
   Malarz_.drawLine(Pioro_, QPoint(x, y));
@@ -158,8 +174,7 @@ void TPlotno::Prostokat(int x1, int y1, int x2, int y2) {
 
 void TPlotno::WypelnijProstokat(int x1, int y1, int x2, int y2) {
   Malarz_.fillRect(QRectF(x1, y1, x2 - x1, y2 - y1),
-                   StylPedzla_ == TStylPedzla::Pelny ? QBrush(KolorPedzla_)
-                                                     : QBrush(Qt::NoBrush));
+                   StylPedzla_ == TStylPedzla::Pelny ? QBrush(KolorPedzla_) : QBrush(Qt::NoBrush));
 }
 
 void TPlotno::Tekst(int x, int y, const QString& tekst) {
@@ -188,8 +203,7 @@ void TPlotno::RysujObraz(int x, int y, const QPicture& obraz) {
   Malarz_.restore();
 }
 
-void OdtworzObraz(QPainter& malarz, const QPicture& obraz, const QSize& plotno,
-                  const QRectF& cel) {
+void OdtworzObraz(QPainter& malarz, const QPicture& obraz, const QSize& plotno, const QRectF& cel) {
   const QPaintDevice* urz = malarz.device();
   malarz.save();
   malarz.translate(cel.topLeft());

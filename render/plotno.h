@@ -44,8 +44,8 @@ public:
   void UstawNazweCzcionki(const QString& nazwa);
   void UstawKolorCzcionki(const QColor& kolor);
   void UstawPodkreslenie(bool podkreslenie);
-  int RozmiarCzcionki() const;   // |size| in points
-  int WysokoscCzcionki() const;  // |height| in canvas units
+  int RozmiarCzcionki() const;  // |size| in points
+  int WysokoscCzcionki() const; // |height| in canvas units
   const QFont& Czcionka() const { return Czcionka_; }
 
   void PrzesunDo(int x, int y);
@@ -87,7 +87,6 @@ int EmDlaWysokosciKomorki(const QString& nazwa, int wysokosc);
 
 // Replays a picture of the given canvas size stretched into the target
 // rectangle of a painter, whatever the painter's device resolution.
-void OdtworzObraz(QPainter& malarz, const QPicture& obraz, const QSize& plotno,
-                  const QRectF& cel);
+void OdtworzObraz(QPainter& malarz, const QPicture& obraz, const QSize& plotno, const QRectF& cel);
 
 } // namespace grafika

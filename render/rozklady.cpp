@@ -48,8 +48,8 @@ QPicture RysujRozklad(const TPaletaWykresu& paleta, const std::vector<int>& wart
     x = hdrW;
     for (int j = 0; j < 3; ++j) {
       const QString litera{QLatin1Char(literyKolumn[j])};
-      c.Tekst(x + Zaokr((szer[j] - c.SzerokoscTekstu(litera)) / 2.0),
-              Zaokr((rowH - glyphH) / 2), litera);
+      c.Tekst(x + Zaokr((szer[j] - c.SzerokoscTekstu(litera)) / 2.0), Zaokr((rowH - glyphH) / 2),
+              litera);
       x += szer[j];
     }
     for (int i = 1; i <= 4; ++i) {

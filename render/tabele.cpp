@@ -9,9 +9,13 @@ namespace grafika {
 
 namespace {
 
-QString Znak(char z) { return QString(QLatin1Char(z)); }
+QString Znak(char z) {
+  return QString(QLatin1Char(z));
+}
 
-bool ZnanyZnak(const wykres::TPozycjaWZnaku& poz) { return poz.Znak >= 1 && poz.Znak <= 12; }
+bool ZnanyZnak(const wykres::TPozycjaWZnaku& poz) {
+  return poz.Znak >= 1 && poz.Znak <= 12;
+}
 
 void Linia(TPlotno& c, int x1, int y1, int x2, int y2) {
   c.PrzesunDo(x1, y1);
@@ -20,10 +24,12 @@ void Linia(TPlotno& c, int x1, int y1, int x2, int y2) {
 
 } // namespace
 
-QString TekstOrbu(double odchylenie) { return QString::number(Zaokr(odchylenie)); }
+QString TekstOrbu(double odchylenie) {
+  return QString::number(Zaokr(odchylenie));
+}
 
-QPicture RysujTabelePlanet(const TPaletaWykresu& paleta, const wykres::TWykresUrodz& wykres,
-                           int W2, int H2) {
+QPicture RysujTabelePlanet(const TPaletaWykresu& paleta, const wykres::TWykresUrodz& wykres, int W2,
+                           int H2) {
   const double rowH = H2 / 16.6;
   const double pad = 0.1 * rowH;
   const double headerLine = H2 / 15.0;
@@ -61,7 +67,8 @@ QPicture RysujTabelePlanet(const TPaletaWykresu& paleta, const wykres::TWykresUr
       int x = textX;
       c.UstawCzcionkeWysokosc(CzcionkaTekstu, Zaokr(rowH));
       c.UstawKolorCzcionki(Qt::black);
-      const QString tekst = QStringLiteral("  ") + TekstStopni(true, poz.Stopien) + QLatin1Char(' ');
+      const QString tekst =
+          QStringLiteral("  ") + TekstStopni(true, poz.Stopien) + QLatin1Char(' ');
       c.Tekst(x, y(i), tekst);
       x += c.SzerokoscTekstu(tekst);
       c.UstawCzcionkeWysokosc(CzcionkaSymboli, Zaokr(0.85 * rowH));
@@ -116,14 +123,14 @@ QPicture RysujTabeleDomowUklad(const TPaletaWykresu& paleta, const wykres::TWykr
   return obraz;
 }
 
-QPicture RysujTabeleDomow(const TPaletaWykresu& paleta, const wykres::TWykresUrodz& wykres,
-                          int W2, int H2) {
+QPicture RysujTabeleDomow(const TPaletaWykresu& paleta, const wykres::TWykresUrodz& wykres, int W2,
+                          int H2) {
   return RysujTabeleDomowUklad(paleta, wykres, W2, H2, UkladDomowUrodz);
 }
 
 QPicture RysujTabeleAspektow(const TPaletaWykresu& paleta, const wykres::TWykresUrodz& wykres,
-                             int W2, int H2, TPokazaneAspekty& pokazane,
-                             long double& ulamekKolumny, long double& ulamekWiersza) {
+                             int W2, int H2, TPokazaneAspekty& pokazane, long double& ulamekKolumny,
+                             long double& ulamekWiersza) {
   const double rowH = H2 / 14.0;
   const double colW = W2 / 13.0;
   const int rowInt = Zaokr(rowH);

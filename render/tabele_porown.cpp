@@ -6,7 +6,9 @@ namespace grafika {
 
 namespace {
 
-QString Znak(char z) { return QString(QLatin1Char(z)); }
+QString Znak(char z) {
+  return QString(QLatin1Char(z));
+}
 
 void Linia(TPlotno& c, int x1, int y1, int x2, int y2) {
   c.PrzesunDo(x1, y1);
@@ -61,8 +63,7 @@ void RysujAspekt(TPlotno& c, const TPaletaWykresu& paleta, const TSiatka& s,
   c.Tekst(x, y, znak);
   x += Zaokr(0.4 * s.colW);
   const int wysokoscZnaku = c.WysokoscCzcionki();
-  c.UstawCzcionkeWysokosc(CzcionkaTekstu,
-                          Zaokr((paleta.TrybDruku ? 0.8 : 0.85) * wysokoscZnaku));
+  c.UstawCzcionkeWysokosc(CzcionkaTekstu, Zaokr((paleta.TrybDruku ? 0.8 : 0.85) * wysokoscZnaku));
   c.UstawKolorCzcionki(Qt::black);
   c.UstawPodkreslenie(asp.Zbliza);
   c.Tekst(x, y, TekstOrbu(asp.Odchylenie));

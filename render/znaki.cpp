@@ -13,18 +13,19 @@ int WpisZnakuAspektu(int rodzaj) {
 
 QString NazwaPunktu(int punkt) {
   static const char* const nazwy[] = {
-      "SŁOŃCE", "KSIĘŻYC", "MERKURY",          "WENUS",           "MARS",      "JOWISZ", "SATURN",
-      "URAN",   "NEPTUN",  "PLUTON",           "WĘZEŁ KSIĘŻYCOWY", "WĘZEŁ KSIĘŻYCOWY", "ASCENDENT", "MC"};
+      "SŁOŃCE",           "KSIĘŻYC",          "MERKURY",   "WENUS",  "MARS",
+      "JOWISZ",           "SATURN",           "URAN",      "NEPTUN", "PLUTON",
+      "WĘZEŁ KSIĘŻYCOWY", "WĘZEŁ KSIĘŻYCOWY", "ASCENDENT", "MC"};
   if (punkt < 1 || punkt > 14)
     return {};
   return QString::fromUtf8(nazwy[punkt - 1]);
 }
 
 QString NazwaAspektu(int rodzaj) {
-  static const char* const nazwy[] = {
-      "KONIUNKCJA", "WIGINTYL", "PÓŁSEKSTYL", "DECYL",          "NONAGON",  "PÓŁKWADRAT",
-      "SEPTYL",     "SEKSTYL",  "KWINTYL",    "KWADRATURA",     "TRIDECYL", "TRYGON",
-      "PÓŁTORAKWADRAT", "BIKWINTYL", "KWINKUNKS", "OPOZYCJA"};
+  static const char* const nazwy[] = {"KONIUNKCJA",     "WIGINTYL",   "PÓŁSEKSTYL", "DECYL",
+                                      "NONAGON",        "PÓŁKWADRAT", "SEPTYL",     "SEKSTYL",
+                                      "KWINTYL",        "KWADRATURA", "TRIDECYL",   "TRYGON",
+                                      "PÓŁTORAKWADRAT", "BIKWINTYL",  "KWINKUNKS",  "OPOZYCJA"};
   if (rodzaj < 0 || rodzaj > 15)
     return {};
   return QString::fromUtf8(nazwy[rodzaj]);

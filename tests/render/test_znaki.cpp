@@ -32,10 +32,10 @@ TEST(Znaki, KlasyKolorowAspektow) {
   const struct {
     int rodzaj;
     QColor kolor;
-  } przypadki[] = {{0, p.KolorSwiatel},     {2, Qt::black},         {5, p.KolorNapiety},
-                   {7, p.KolorHarmonijny},  {9, p.KolorNapiety},    {11, p.KolorHarmonijny},
-                   {12, p.KolorNapiety},    {14, Qt::black},        {15, p.KolorNapiety},
-                   {16, Qt::black},         {17, Qt::black},        {1, Qt::black}};
+  } przypadki[] = {{0, p.KolorSwiatel},    {2, Qt::black},      {5, p.KolorNapiety},
+                   {7, p.KolorHarmonijny}, {9, p.KolorNapiety}, {11, p.KolorHarmonijny},
+                   {12, p.KolorNapiety},   {14, Qt::black},     {15, p.KolorNapiety},
+                   {16, Qt::black},        {17, Qt::black},     {1, Qt::black}};
   for (const auto& c : przypadki)
     EXPECT_EQ(KolorAspektu(p, c.rodzaj), c.kolor) << "rodzaj " << c.rodzaj;
 }
@@ -67,9 +67,9 @@ TEST(Palety, EkranDrukKolorowyICzarnoBialy) {
 
   TPaletaWykresu czb;
   UstawPalete(czb, true, DrukCzarnoBialy);
-  for (const QColor& k : {czb.KolorZnakow, czb.KolorPlanet, czb.KolorSwiatel, czb.KolorOsiAsc,
-                          czb.KolorOsiMC, czb.KolorWezlow, czb.KolorHarmonijny, czb.KolorNapiety,
-                          czb.KolorRetro})
+  for (const QColor& k :
+       {czb.KolorZnakow, czb.KolorPlanet, czb.KolorSwiatel, czb.KolorOsiAsc, czb.KolorOsiMC,
+        czb.KolorWezlow, czb.KolorHarmonijny, czb.KolorNapiety, czb.KolorRetro})
     EXPECT_EQ(k, QColor(0, 0, 0));
 
   // An unknown print kind keeps the colours, but still prints; the next
@@ -104,8 +104,8 @@ TEST(Zaokraglanie, PolowkiDoParzystej) {
   const struct {
     double x;
     int wynik;
-  } przypadki[] = {{1000.5, 1000}, {66.5, 66}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2},
-                   {0.49, 0},      {0.51, 1}};
+  } przypadki[] = {{1000.5, 1000}, {66.5, 66}, {2.5, 2},  {3.5, 4},
+                   {-0.5, 0},      {-1.5, -2}, {0.49, 0}, {0.51, 1}};
   for (const auto& c : przypadki)
     EXPECT_EQ(Zaokr(c.x), c.wynik) << c.x;
   EXPECT_EQ(TekstOrbu(2.5), "2");

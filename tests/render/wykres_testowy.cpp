@@ -33,15 +33,15 @@ wykres::TWykresUrodz WykresPrzykladowy() {
   const auto ustaw = [&](int a, int b, int rodzaj, double orb, bool zbliza) {
     w.Aspekty[wykres::SlotWykresu(a, b)] = {rodzaj, orb, zbliza};
   };
-  ustaw(1, 9, 0, 1.2, true);    // conjunction
-  ustaw(1, 13, 0, 3.5, false);  // conjunction with the Ascendant
-  ustaw(2, 11, 0, 0.6, false);  // conjunction
-  ustaw(3, 4, 2, 0.3, false);   // semi-sextile
-  ustaw(1, 3, 7, 2.5, true);    // sextile
-  ustaw(2, 5, 11, 0.8, false);  // trine
-  ustaw(4, 6, 9, 1.5, true);    // square
-  ustaw(5, 6, 15, 2.0, false);  // opposition
-  ustaw(6, 7, 14, 0.1, false);  // quincunx
-  ustaw(7, 8, 1, 0.2, false);   // vigintile: never shown
+  ustaw(1, 9, 0, 1.2, true);   // conjunction
+  ustaw(1, 13, 0, 3.5, false); // conjunction with the Ascendant
+  ustaw(2, 11, 0, 0.6, false); // conjunction
+  ustaw(3, 4, 2, 0.3, false);  // semi-sextile
+  ustaw(1, 3, 7, 2.5, true);   // sextile
+  ustaw(2, 5, 11, 0.8, false); // trine
+  ustaw(4, 6, 9, 1.5, true);   // square
+  ustaw(5, 6, 15, 2.0, false); // opposition
+  ustaw(6, 7, 14, 0.1, false); // quincunx
+  ustaw(7, 8, 1, 0.2, false);  // vigintile: never shown
   return w;
 }

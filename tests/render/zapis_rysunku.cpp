@@ -30,8 +30,8 @@ public:
     const QFont f = t.font();
     const QFontMetricsF fm(f, &Wzorzec);
     const QPointF rog = Macierz.map(QPointF(p.x(), p.y() - fm.ascent()));
-    Zapis.Teksty.push_back({t.text(), rog, QFontInfo(f).family(), f.pixelSize(), Pioro.color(),
-                            f.underline()});
+    Zapis.Teksty.push_back(
+        {t.text(), rog, QFontInfo(f).family(), f.pixelSize(), Pioro.color(), f.underline()});
   }
   void drawLines(const QLineF* l, int n) override {
     for (int i = 0; i < n; ++i)
@@ -44,7 +44,8 @@ public:
     }
   }
   void drawEllipse(const QRectF& r) override {
-    Dodaj(TZapisKsztaltu::Elipsa, QPolygonF({Macierz.map(r.topLeft()), Macierz.map(r.bottomRight())}));
+    Dodaj(TZapisKsztaltu::Elipsa,
+          QPolygonF({Macierz.map(r.topLeft()), Macierz.map(r.bottomRight())}));
   }
   void drawEllipse(const QRect& r) override { drawEllipse(QRectF(r)); }
   void drawRects(const QRectF* r, int n) override {
@@ -74,7 +75,8 @@ public:
 
 private:
   void Dodaj(TZapisKsztaltu::TRodzaj r, const QPolygonF& w) {
-    Zapis.Ksztalty.push_back({r, w, Pioro.color(), Pioro.widthF(), Pioro.style() == Qt::NoPen, Pedzel});
+    Zapis.Ksztalty.push_back(
+        {r, w, Pioro.color(), Pioro.widthF(), Pioro.style() == Qt::NoPen, Pedzel});
   }
   TZapisRysunku& Zapis;
   QPen Pioro;
