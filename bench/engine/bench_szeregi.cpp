@@ -1,4 +1,5 @@
 // One evaluation of each analytical series.
+#include "planety.h"
 #include "slonce.h"
 
 #include <benchmark/benchmark.h>
@@ -19,5 +20,13 @@ void BM_Szereg(benchmark::State& stan) {
 }
 
 BENCHMARK(BM_Szereg<obliczenia::SunSeries>)->Name("SunSeries");
+BENCHMARK(BM_Szereg<obliczenia::MercurySeries>)->Name("MercurySeries");
+BENCHMARK(BM_Szereg<obliczenia::VenusSeries>)->Name("VenusSeries");
+BENCHMARK(BM_Szereg<obliczenia::MarsSeries>)->Name("MarsSeries");
+BENCHMARK(BM_Szereg<obliczenia::JupiterSeries>)->Name("JupiterSeries");
+BENCHMARK(BM_Szereg<obliczenia::SaturnSeries>)->Name("SaturnSeries");
+BENCHMARK(BM_Szereg<obliczenia::UranusSeries>)->Name("UranusSeries");
+BENCHMARK(BM_Szereg<obliczenia::NeptuneSeries>)->Name("NeptuneSeries");
+BENCHMARK(BM_Szereg<obliczenia::PlutoSeries>)->Name("PlutoSeries");
 
 } // namespace
