@@ -1,5 +1,6 @@
 // One evaluation of each analytical series.
 #include "planety.h"
+#include "pluton_dlugi.h"
 #include "slonce.h"
 
 #include <benchmark/benchmark.h>
@@ -28,5 +29,15 @@ BENCHMARK(BM_Szereg<obliczenia::SaturnSeries>)->Name("SaturnSeries");
 BENCHMARK(BM_Szereg<obliczenia::UranusSeries>)->Name("UranusSeries");
 BENCHMARK(BM_Szereg<obliczenia::NeptuneSeries>)->Name("NeptuneSeries");
 BENCHMARK(BM_Szereg<obliczenia::PlutoSeries>)->Name("PlutoSeries");
+
+// Both passes of the long-range theory (instant and 33 minutes later).
+void BM_PlutonDlugookresowy(benchmark::State& stan) {
+  double godziny = 0.0;
+  for (auto _ : stan) {
+    benchmark::DoNotOptimize(obliczenia::PlutonDlugookresowy(1870, 5, 17, godziny));
+    godziny = godziny < 23.0 ? godziny + 1e-4 : 0.0;
+  }
+}
+BENCHMARK(BM_PlutonDlugookresowy)->Name("PlutonDlugookresowy");
 
 } // namespace
