@@ -26,7 +26,9 @@ static_assert(Tabele.Analizy[113] == TParaPunktow{12, 16});
 static_assert(Tabele.Wykresu[90] == TParaPunktow{12, 15});
 
 // First slot of row a in the 114-slot order.
-constexpr int PoczatekWiersza(int a) { return (a - 1) * 15 - (a - 1) * (a - 2) / 2; }
+constexpr int PoczatekWiersza(int a) {
+  return (a - 1) * 15 - (a - 1) * (a - 2) / 2;
+}
 } // namespace
 
 int SlotAnalizy(int a, int b) {

@@ -39,8 +39,8 @@ struct TAspekt {
 };
 
 struct TPozycjaWZnaku {
-  std::int32_t Znak = 0;  // 1..12 (0 when the houses are unknown)
-  double Stopien = 0.0;   // 0 <= x < 30
+  std::int32_t Znak = 0; // 1..12 (0 when the houses are unknown)
+  double Stopien = 0.0;  // 0 <= x < 30
   friend bool operator==(const TPozycjaWZnaku&, const TPozycjaWZnaku&) = default;
 };
 

@@ -22,7 +22,7 @@ TEST(SlotyPar, PorzadekAnalizy114) {
 TEST(SlotyPar, PorzadekWykresu90) {
   struct {
     int slot, a, b;
-  } przypadki[] = {{1, 1, 2},   {12, 1, 13},  {13, 1, 15}, {14, 2, 3},
+  } przypadki[] = {{1, 1, 2},    {12, 1, 13},  {13, 1, 15},  {14, 2, 3},
                    {82, 10, 11}, {86, 11, 12}, {89, 12, 13}, {90, 12, 15}};
   for (const auto& p : przypadki) {
     EXPECT_EQ(ParaSlotuWykresu(p.slot), (TParaPunktow{p.a, p.b})) << p.slot;
