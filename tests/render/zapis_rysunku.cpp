@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainterPath>
 #include <QPainter>
 #include <QTextItem>
 
@@ -69,7 +70,10 @@ public:
     std::vector<QPointF> f(p, p + n);
     drawPolygon(f.data(), n, m);
   }
-  void drawPath(const QPainterPath&) override {}
+  void drawPath(const QPainterPath& sciezka) override {
+    const QRectF r = Macierz.map(sciezka).boundingRect();
+    Dodaj(TZapisKsztaltu::Sciezka, QPolygonF({r.topLeft(), r.bottomRight()}));
+  }
 
   QImage Wzorzec{8, 8, QImage::Format_ARGB32};
 

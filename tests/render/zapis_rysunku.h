@@ -22,7 +22,8 @@ struct TZapisTekstu {
   bool Podkreslenie = false;
 };
 struct TZapisKsztaltu {
-  enum TRodzaj { Linia, Elipsa, Wielokat, Prostokat } Rodzaj;
+  // a path (what ellipses may arrive as) keeps its bounding box
+  enum TRodzaj { Linia, Elipsa, Wielokat, Prostokat, Sciezka } Rodzaj;
   QPolygonF Punkty; // line: 2 points; ellipse and rectangle: top-left, bottom-right
   QColor KolorPiora;
   qreal GruboscPiora = 0;
