@@ -87,7 +87,7 @@ TEST(CzcionkaSymboli, MaKazdyZnakISzerokoscRownaRozmiarowi) {
   for (const QChar z : znaki) {
     EXPECT_TRUE(fm.inFont(z)) << z.toLatin1();
     EXPECT_EQ(fm.horizontalAdvance(z), 100) << z.toLatin1(); // W = the size in points
-    const QRect ink = fm.boundingRect(z); // real ink, not a blank
+    const QRect ink = fm.boundingRect(z);                    // real ink, not a blank
     EXPECT_GT(std::max(ink.width(), ink.height()), 70) << z.toLatin1();
   }
   EXPECT_EQ(fm.height(), 133); // H = the em: the cell has no internal leading

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
-#include <QPainterPath>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextItem>
 
 namespace {
@@ -140,7 +140,8 @@ std::vector<TZapisTekstu> TZapisRysunku::TekstyRowne(const QString& t) const {
 std::vector<TZapisKsztaltu> TZapisRysunku::Linie() const {
   std::vector<TZapisKsztaltu> w;
   for (const auto& k : Ksztalty)
-    if (k.Rodzaj == TZapisKsztaltu::Linia)
+    if (k.Rodzaj == TZapisKsztaltu::Linia ||
+        (k.Rodzaj == TZapisKsztaltu::Wielokat && k.Punkty.size() == 2)) // thick pens
       w.push_back(k);
   return w;
 }
