@@ -35,10 +35,10 @@ TEST(SzerokosciKolumn, SprawiedliwyPodzial) {
     int calosc;
     TTabela szerokosci;
   } przypadki[] = {
-      {Potrzeby(200, 0, 0), 347, {200, 74, 74}},   // one crowded column; 73.5 -> 74
+      {Potrzeby(200, 0, 0), 347, {200, 74, 74}},    // one crowded column; 73.5 -> 74
       {Potrzeby(50, 60, 70), 347, {116, 116, 116}}, // all narrow: equal shares
       {Potrzeby(150, 140, 10), 347, {150, 140, 57}},
-      {Potrzeby(130, 110, 10), 347, {130, 110, 107}}, // 110 gets its need on the second pass
+      {Potrzeby(130, 110, 10), 347, {130, 110, 107}},  // 110 gets its need on the second pass
       {Potrzeby(200, 200, 200), 347, {200, 200, 200}}, // more than the room: run past the border
       {Potrzeby(0, 0, 0), 348, {116, 116, 116}},
       {{10, 90, 5, 0, 0, 0, 0, 0, 0, 0, 0, 130}, 347, {108, 108, 130}}, // the largest of a group

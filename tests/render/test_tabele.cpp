@@ -99,10 +99,11 @@ TEST(TabelaAspektow, KomorkaSlotu13IOrby) {
     const char* znak; // nullptr: the cell stays empty
     const char* liczba;
   } przypadki[] = {
-      {9, 2.5, true, "D", "2"},  {15, 3.5, false, "H", "4"}, {0, 0.4, false, "@", "0"},
-      {16, 1.0, false, "J", "1"}, {1, 1.0, false, nullptr, nullptr}, {3, 1.0, false, nullptr, nullptr},
-      {4, 1.0, false, nullptr, nullptr}, {6, 1.0, false, nullptr, nullptr},
-      {8, 1.0, false, nullptr, nullptr}, {10, 1.0, false, nullptr, nullptr},
+      {9, 2.5, true, "D", "2"},           {15, 3.5, false, "H", "4"},
+      {0, 0.4, false, "@", "0"},          {16, 1.0, false, "J", "1"},
+      {1, 1.0, false, nullptr, nullptr},  {3, 1.0, false, nullptr, nullptr},
+      {4, 1.0, false, nullptr, nullptr},  {6, 1.0, false, nullptr, nullptr},
+      {8, 1.0, false, nullptr, nullptr},  {10, 1.0, false, nullptr, nullptr},
       {13, 1.0, false, nullptr, nullptr}, {-1, 0.0, false, nullptr, nullptr},
   };
   for (const auto& c : przypadki) {
@@ -112,8 +113,8 @@ TEST(TabelaAspektow, KomorkaSlotu13IOrby) {
     for (auto& a : pokazane)
       a = {5, 7.0, true};
     long double uk = 0, uw = 0;
-    const TZapisRysunku z = ZapiszRysunek(
-        RysujTabeleAspektow(Ekran(), w, 1042, 462, pokazane, uk, uw), 1042, 462);
+    const TZapisRysunku z =
+        ZapiszRysunek(RysujTabeleAspektow(Ekran(), w, 1042, 462, pokazane, uk, uw), 1042, 462);
     EXPECT_NEAR(static_cast<double>(uw), 1.0 / 14, 1e-15);
     EXPECT_NEAR(static_cast<double>(uk), 1.0 / 13, 1e-15);
     for (int k = 1; k <= 90; ++k)

@@ -31,8 +31,8 @@ public:
     const QFont f = t.font();
     const QFontMetricsF fm(f, &Wzorzec);
     const QPointF rog = Macierz.map(QPointF(p.x(), p.y() - fm.ascent()));
-    Zapis.Teksty.push_back(
-        {t.text(), rog, QFontInfo(f).family(), f.pixelSize(), Pioro.color(), f.underline() || (t.renderFlags() & QTextItem::Underline)});
+    Zapis.Teksty.push_back({t.text(), rog, QFontInfo(f).family(), f.pixelSize(), Pioro.color(),
+                            f.underline() || (t.renderFlags() & QTextItem::Underline)});
   }
   void drawLines(const QLineF* l, int n) override {
     for (int i = 0; i < n; ++i)
