@@ -50,6 +50,18 @@ int EmDlaWysokosciKomorki(const QString& nazwa, int wysokosc) {
   return Zaokr(wysokosc / it.value());
 }
 
+int SzerokoscTekstuWysokosci(const QString& nazwa, int wysokosc, const QString& tekst) {
+  return QFontMetrics(CzcionkaOEm(nazwa, EmDlaWysokosciKomorki(nazwa, wysokosc)),
+                      UrzadzenieWzorcowe())
+      .horizontalAdvance(tekst);
+}
+
+const QFontMetrics& TPlotno::Miara() const {
+  if (!Miara_)
+    Miara_.emplace(Czcionka_, UrzadzenieWzorcowe());
+  return *Miara_;
+}
+
 TPlotno::TPlotno(QPicture& obraz, int szerokosc, int wysokosc)
     : Obraz_(obraz), Szerokosc_(szerokosc), Wysokosc_(wysokosc) {
   Malarz_.begin(&Obraz_);
@@ -78,6 +90,12 @@ void TPlotno::OdswiezPioro() {
   pioro.setCapStyle(Qt::RoundCap);
   pioro.setJoinStyle(Qt::RoundJoin);
   Malarz_.setPen(pioro);
+  PioroTekstu_ = false;
+}
+
+void TPlotno::PioroKsztaltow() {
+  if (PioroTekstu_)
+    OdswiezPioro();
 }
 
 void TPlotno::OdswiezPedzel() {
@@ -90,6 +108,8 @@ void TPlotno::OdswiezCzcionke() {
   const bool podkreslenie = Czcionka_.underline();
   Czcionka_ = CzcionkaOEm(NazwaCzcionki_, em);
   Czcionka_.setUnderline(podkreslenie);
+  CzcionkaNieaktualna_ = true;
+  Miara_.reset();
 }
 
 void TPlotno::UstawPioro(const QColor& kolor, int grubosc) {
@@ -141,6 +161,8 @@ void TPlotno::UstawKolorCzcionki(const QColor& kolor) {
 
 void TPlotno::UstawPodkreslenie(bool podkreslenie) {
   Czcionka_.setUnderline(podkreslenie);
+  CzcionkaNieaktualna_ = true;
+  Miara_.reset();
 }
 
 int TPlotno::RozmiarCzcionki() const {
@@ -156,19 +178,23 @@ void TPlotno::PrzesunDo(int x, int y) {
 }
 
 void TPlotno::LiniaDo(int x, int y) {
+  PioroKsztaltow();
   Malarz_.drawLine(Pioro_, QPoint(x, y));
   Pioro_ = QPoint(x, y);
 }
 
 void TPlotno::Elipsa(int x1, int y1, int x2, int y2) {
+  PioroKsztaltow();
   Malarz_.drawEllipse(QRectF(x1, y1, x2 - x1, y2 - y1));
 }
 
 void TPlotno::Wielokat(const std::vector<QPoint>& punkty) {
+  PioroKsztaltow();
   Malarz_.drawPolygon(punkty.data(), static_cast<int>(punkty.size()));
 }
 
 void TPlotno::Prostokat(int x1, int y1, int x2, int y2) {
+  PioroKsztaltow();
   Malarz_.drawRect(QRectF(x1, y1, x2 - x1, y2 - y1));
 }
 
@@ -178,22 +204,27 @@ void TPlotno::WypelnijProstokat(int x1, int y1, int x2, int y2) {
 }
 
 void TPlotno::Tekst(int x, int y, const QString& tekst) {
-  const QFontMetrics fm(Czcionka_, UrzadzenieWzorcowe());
-  Malarz_.save();
-  Malarz_.setFont(Czcionka_);
-  Malarz_.setPen(QPen(KolorCzcionki_));
-  Malarz_.setBrush(Qt::NoBrush);
+  const QFontMetrics& fm = Miara();
+  if (CzcionkaNieaktualna_) {
+    Malarz_.setFont(Czcionka_);
+    CzcionkaNieaktualna_ = false;
+  }
+  if (!PioroTekstu_ || KolorPioraTekstu_ != KolorCzcionki_) {
+    Malarz_.setPen(QPen(KolorCzcionki_));
+    PioroTekstu_ = true;
+    KolorPioraTekstu_ = KolorCzcionki_;
+  }
+  // No brush for text: drawText paints nothing behind the glyphs.
   Malarz_.drawText(QPoint(x, y + fm.ascent()), tekst);
-  Malarz_.restore();
   Pioro_ = QPoint(x + fm.horizontalAdvance(tekst), y);
 }
 
 int TPlotno::SzerokoscTekstu(const QString& tekst) const {
-  return QFontMetrics(Czcionka_, UrzadzenieWzorcowe()).horizontalAdvance(tekst);
+  return Miara().horizontalAdvance(tekst);
 }
 
 int TPlotno::WysokoscTekstu(const QString&) const {
-  return QFontMetrics(Czcionka_, UrzadzenieWzorcowe()).height();
+  return Miara().height();
 }
 
 void TPlotno::RysujObraz(int x, int y, const QPicture& obraz) {

@@ -4,11 +4,13 @@
 // a fixed 96-dpi reference, so a drawing looks the same on any screen.
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPicture>
 #include <QPoint>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace grafika {
@@ -63,8 +65,10 @@ public:
 
 private:
   void OdswiezPioro();
+  void PioroKsztaltow();
   void OdswiezPedzel();
   void OdswiezCzcionke();
+  const QFontMetrics& Miara() const;
 
   QPicture& Obraz_;
   QPainter Malarz_;
@@ -80,10 +84,18 @@ private:
   int Wartosc_ = 0;              // points or cell height, as given
   QColor KolorCzcionki_{Qt::black};
   QPoint Pioro_{0, 0};
+  // The painter's state is set only when it changes: every change is recorded
+  // into the picture and replayed with it, and texts are most of a table.
+  bool PioroTekstu_ = false; // the painter holds the text pen, not the shape pen
+  QColor KolorPioraTekstu_;
+  bool CzcionkaNieaktualna_ = true;
+  mutable std::optional<QFontMetrics> Miara_; // of Czcionka_ on the reference device
 };
 
 // Em size in pixels that gives a character cell of `wysokosc` in that font.
 int EmDlaWysokosciKomorki(const QString& nazwa, int wysokosc);
+// Width of a text in a font of the given cell height, without a canvas.
+int SzerokoscTekstuWysokosci(const QString& nazwa, int wysokosc, const QString& tekst);
 
 // Replays a picture of the given canvas size stretched into the target
 // rectangle of a painter, whatever the painter's device resolution.

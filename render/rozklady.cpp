@@ -124,11 +124,26 @@ TPasek PasekSymboli(const TPaletaWykresu& paleta, const TTabela& pozycje, int wy
   return pasek;
 }
 
-TTabela ZmierzKolumny(const TPaletaWykresu& paleta, const TTabela2& komorki, int wysokosc,
-                      int kolumny, int calosc) {
+TTabela ZmierzKolumny(const TPaletaWykresu&, const TTabela2& komorki, int wysokosc, int kolumny,
+                      int calosc) {
+  // The strip's width, measured run by run as PasekSymboli draws it.
+  const QString spacja(QLatin1Char(' '));
+  const int wSpacji = SzerokoscTekstuWysokosci(CzcionkaTekstu, wysokosc, spacja);
   TTabela potrzeby;
-  for (const TTabela& komorka : komorki)
-    potrzeby.push_back(komorka.empty() ? 0 : PasekSymboli(paleta, komorka, wysokosc).Szerokosc);
+  for (const TTabela& komorka : komorki) {
+    int w = 0;
+    if (!komorka.empty()) {
+      w = 3 * wSpacji;
+      for (const int p : komorka)
+        w += wSpacji + (p >= 1 && p <= 12
+                            ? SzerokoscTekstuWysokosci(CzcionkaSymboli, wysokosc,
+                                                       QString(QLatin1Char(ZnakiPunktow[p])))
+                            : SzerokoscTekstuWysokosci(CzcionkaTekstu, wysokosc,
+                                                       p == 13 ? QStringLiteral("ASC")
+                                                               : QStringLiteral("MC")));
+    }
+    potrzeby.push_back(w);
+  }
   return SzerokosciKolumn(potrzeby, kolumny, calosc);
 }
 

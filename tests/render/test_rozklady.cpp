@@ -101,3 +101,13 @@ TEST(Rozklady, PlanetyWDomachBezCzasuSaPuste) {
   const TZapisRysunku z = ZapiszRysunek(RysujPlanetyWDomach(Ekran(), w, 386, 170), 386, 170);
   EXPECT_EQ(Glify(z), (std::vector<QString>{"K", "N", "U", "O", "P", "Z", "W"}));
 }
+
+TEST(Rozklady, ZmierzKolumnyMierzyPaski) {
+  TTabela2 komorki(12);
+  komorki[0] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+  komorki[5] = {14};
+  const TTabela w = ZmierzKolumny(Ekran(), komorki, 42, 3, 3);
+  EXPECT_EQ(w[0], PasekSymboli(Ekran(), komorki[0], 42).Szerokosc);
+  EXPECT_EQ(w[1], PasekSymboli(Ekran(), komorki[5], 42).Szerokosc);
+  EXPECT_EQ(w[2], 1); // the narrow column shares what is left: round(1 / 1)
+}
