@@ -3,3 +3,4 @@
 POLECENIE(PolecenieUrodz)
 POLECENIE(PoleceniePorown)
 POLECENIE(PolecenieWsadowo)
+POLECENIE(PolecenieStrefa)
