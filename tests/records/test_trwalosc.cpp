@@ -1,0 +1,5 @@
+#include <gtest/gtest.h>
+int main(int c, char** v) {
+  ::testing::InitGoogleTest(&c, v);
+  return RUN_ALL_TESTS();
+}
