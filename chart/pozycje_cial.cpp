@@ -1,4 +1,5 @@
 #include "domy.h"
+#include "pozycje.h"
 #include "wykres_urodz.h"
 
 #include <cmath>
@@ -25,10 +26,11 @@ TWynik<TPozycjeCial> ObliczPozycjeCial(const TMomentUrodz& moment) {
   // four angles from their longitudes.
   if (const auto blad = obliczenia::ObliczDomy(moment, p, 'P'))
     return Porazka<TPozycjeCial>(obliczenia::OpisBleduDomow(*blad));
-  // TODO(wykres): the positions step of the engine is not on main yet.
+  obliczenia::ObliczPozycje(moment, p);
+  // A chart with a NaN in it would be drawn as garbage: refuse it instead.
   if (!CzySkonczone(p))
     return Porazka<TPozycjeCial>("Nie udało się obliczyć wykresu dla tych danych.");
-  return Porazka<TPozycjeCial>("Obliczanie pozycji ciał nie jest jeszcze dostępne w tej wersji.");
+  return Sukces(p);
 }
 
 } // namespace wykres

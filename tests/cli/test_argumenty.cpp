@@ -186,3 +186,34 @@ TEST(DaneUrodz, BledneOsobyPorownania) {
   }
   EXPECT_EQ(Uruchom({"porown", "--osoba1", "1980-05-17;14:25;120;-1257;3014"}).Kod, KodBladDanych);
 }
+
+TEST(Wsadowo, BledneWierszeNieZatrzymujaPrzetwarzania) {
+  const std::string wejscie = "\xEF\xBB\xBF"
+                              "Data,Czas,Przes,Dlug,Szer\r\n"
+                              "1980-13-01,12:00,60,0,0\r\n"
+                              "\r\n" +
+                              std::string(10000, 'x') +
+                              "\n"
+                              "1980-01-01,12:00,60,0\n"
+                              "1980-01-01,12:00,60,0,0,7\n"
+                              "data,czas,przes,dlug,szer\n"
+                              "1980-01-01,12:00,60,0,99999";
+  const auto w = Uruchom({"wsadowo"}, wejscie);
+  EXPECT_EQ(w.Kod, KodSukces);
+  EXPECT_EQ(w.Bledy, "");
+  const std::string oczekiwane[] = {
+      R"({"blad":"miesiąc 13","wiersz":2})", R"({"blad":"dłuższy niż 4096","wiersz":4})",
+      R"({"blad":"5 pól","wiersz":5})",      R"({"blad":"jest 6","wiersz":6})",
+      R"({"blad":"data","wiersz":7})",       R"({"blad":"szer","wiersz":8})",
+  };
+  std::istringstream s(w.Wy);
+  std::string wiersz;
+  for (const auto& o : oczekiwane) {
+    ASSERT_TRUE(std::getline(s, wiersz)) << w.Wy;
+    const auto numer = o.substr(o.find(",\"wiersz\""));
+    EXPECT_EQ(wiersz.substr(wiersz.size() - numer.size()), numer) << wiersz;
+    const auto fragment = o.substr(9, o.find('"', 9) - 9);
+    EXPECT_NE(wiersz.find(fragment), std::string::npos) << fragment << " in " << wiersz;
+  }
+  EXPECT_FALSE(std::getline(s, wiersz)) << wiersz;
+}
