@@ -67,7 +67,7 @@ std::optional<TCztery> Placidus(double ramc, double eps, double szer) {
       const double nowe = w.Gorna ? ramc + a / w.F : ramc + Pi - a / w.F;
       const double krok = std::fabs(nowe - r);
       r = nowe;
-      if (runda >= 9 && krok < 1e-13) {
+      if (runda >= 9 && krok < 1e-11) {
         break;
       }
     }

@@ -103,36 +103,49 @@ double NachylenieEkliptyki(double t) {
   return 23.43929111 - (46.8150 * t + 0.00059 * t * t - 0.001813 * t * t * t) / 3600.0;
 }
 
-TWektor EklNaRown(double t, const TWektor& v) {
-  const double eps = NaRadiany(NachylenieEkliptyki(t));
-  const double c = std::cos(eps);
-  const double s = std::sin(eps);
-  return {v.x, c * v.y - s * v.z, s * v.y + c * v.z};
-}
-
-TWektor RownNaEkl(double t, const TWektor& v) {
-  const double eps = NaRadiany(NachylenieEkliptyki(t));
-  const double c = std::cos(eps);
-  const double s = std::sin(eps);
-  return {v.x, c * v.y + s * v.z, -s * v.y + c * v.z};
-}
-
-TWektor Nutacja(double t, const TWektor& v) {
+TObrotyDaty ObrotyDaty(double t) {
   const double m = DwaPi * Frac(0.99312619 + 99.99735956 * t - 0.00000044 * t * t);
   const double d = DwaPi * Frac(0.82736186 + 1236.85308708 * t - 0.00000397 * t * t);
   const double f = DwaPi * Frac(0.25909118 + 1342.2278298 * t - 0.00000892 * t * t);
   const double n = DwaPi * Frac(0.34734264 - 5.37260513 * t + 0.00000579 * t * t);
-  const double dpsi =
-      (-17.2 * std::sin(n) - 1.319 * std::sin(2.0 * (f - d + n)) - 0.227 * std::sin(2.0 * (f + n)) +
-       0.206 * std::sin(2.0 * n) + 0.143 * std::sin(m)) /
-      SekundWRadianie;
-  const double deps = (9.203 * std::cos(n) + 0.574 * std::cos(2.0 * (f - d + n)) +
-                       0.098 * std::cos(2.0 * (f + n)) - 0.090 * std::cos(2.0 * n)) /
-                      SekundWRadianie;
+  TObrotyDaty o;
+  o.DPsi = (-17.2 * std::sin(n) - 1.319 * std::sin(2.0 * (f - d + n)) -
+            0.227 * std::sin(2.0 * (f + n)) + 0.206 * std::sin(2.0 * n) + 0.143 * std::sin(m)) /
+           SekundWRadianie;
+  o.DEps = (9.203 * std::cos(n) + 0.574 * std::cos(2.0 * (f - d + n)) +
+            0.098 * std::cos(2.0 * (f + n)) - 0.090 * std::cos(2.0 * n)) /
+           SekundWRadianie;
   const double eps = NaRadiany(NachylenieEkliptyki(t));
-  const double c = std::cos(eps) * dpsi;
-  const double s = std::sin(eps) * dpsi;
-  return {v.x - (c * v.y + s * v.z), v.y + (c * v.x - deps * v.z), v.z + (s * v.x + deps * v.y)};
+  o.CosEps = std::cos(eps);
+  o.SinEps = std::sin(eps);
+  return o;
+}
+
+TWektor EklNaRown(const TObrotyDaty& o, const TWektor& v) {
+  return {v.x, o.CosEps * v.y - o.SinEps * v.z, o.SinEps * v.y + o.CosEps * v.z};
+}
+
+TWektor RownNaEkl(const TObrotyDaty& o, const TWektor& v) {
+  return {v.x, o.CosEps * v.y + o.SinEps * v.z, -o.SinEps * v.y + o.CosEps * v.z};
+}
+
+TWektor Nutacja(const TObrotyDaty& o, const TWektor& v) {
+  const double c = o.CosEps * o.DPsi;
+  const double s = o.SinEps * o.DPsi;
+  return {v.x - (c * v.y + s * v.z), v.y + (c * v.x - o.DEps * v.z),
+          v.z + (s * v.x + o.DEps * v.y)};
+}
+
+TWektor EklNaRown(double t, const TWektor& v) {
+  return EklNaRown(ObrotyDaty(t), v);
+}
+
+TWektor RownNaEkl(double t, const TWektor& v) {
+  return RownNaEkl(ObrotyDaty(t), v);
+}
+
+TWektor Nutacja(double t, const TWektor& v) {
+  return Nutacja(ObrotyDaty(t), v);
 }
 
 } // namespace obliczenia

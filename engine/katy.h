@@ -52,4 +52,17 @@ TWektor RownNaEkl(double t, const TWektor& v);
 // From the mean to the true equator and equinox of date.
 TWektor Nutacja(double t, const TWektor& v);
 
+// The same three transforms with their angles computed once for an instant,
+// for callers that rotate many vectors of one moment (same results).
+struct TObrotyDaty {
+  double CosEps = 1.0;
+  double SinEps = 0.0;
+  double DPsi = 0.0; // nutation in longitude, radians
+  double DEps = 0.0; // nutation in obliquity, radians
+};
+TObrotyDaty ObrotyDaty(double t);
+TWektor EklNaRown(const TObrotyDaty& o, const TWektor& v);
+TWektor RownNaEkl(const TObrotyDaty& o, const TWektor& v);
+TWektor Nutacja(const TObrotyDaty& o, const TWektor& v);
+
 } // namespace obliczenia

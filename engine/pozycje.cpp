@@ -85,9 +85,9 @@ struct TPozornie {
   double Dlug, Szer, Deklinacja;
 };
 
-TPozornie Pozornie(double T, const TWektor& ekl) {
-  const TWektor rown = Nutacja(T, EklNaRown(T, ekl));
-  const TBiegunowe e = Biegunowe(RownNaEkl(T, rown));
+TPozornie Pozornie(const TObrotyDaty& o, const TWektor& ekl) {
+  const TWektor rown = Nutacja(o, EklNaRown(o, ekl));
+  const TBiegunowe e = Biegunowe(RownNaEkl(o, rown));
   const TBiegunowe r = Biegunowe(rown);
   return {e.Dlug, e.Szer, r.Szer};
 }
@@ -168,7 +168,7 @@ TGeocentryczne Geocentryczne(double T, double L, double B, double R, double LS, 
   return g;
 }
 
-TDeklinacjaPunktu DeklinacjaPunktu(double lambda, double T) {
+TDeklinacjaPunktu DeklinacjaPunktu(double lambda, double T, const TObrotyDaty& obroty) {
   constexpr double Rok = 365.2425;
   const int rok = DataZMJD(T * DniWStuleciu + MJDEpokiJ2000).Rok;
   const double mjd0 = ObliczMJD(20, 3, rok, 12.0);
@@ -189,8 +189,12 @@ TDeklinacjaPunktu DeklinacjaPunktu(double lambda, double T) {
   }
   const TGeocentryczne g =
       Geocentryczne(T, 0.0, 0.0, 0.0, ls, bs, rs, CialoSlonce, TTrybGeocentryczny::Geometryczny);
-  const TPozornie p = Pozornie(T, g.Wektor);
+  const TPozornie p = Pozornie(obroty, g.Wektor);
   return {p.Deklinacja, p.Szer};
+}
+
+TDeklinacjaPunktu DeklinacjaPunktu(double lambda, double T) {
+  return DeklinacjaPunktu(lambda, T, ObrotyDaty(T));
 }
 
 bool CzyRetro(double dlug1, double dlug2) {
@@ -218,6 +222,7 @@ void ObliczPozycje(const TMomentUrodz& moment, TPozycjeCial& p) {
   for (int przebieg = 0; przebieg < 2; ++przebieg) {
     const bool pierwszy = przebieg == 0;
     const double T = T2000ZMJD(pierwszy ? mjd : mjd + MinutyPozniej);
+    const TObrotyDaty obroty = ObrotyDaty(T);
     double ls, bs, rs;
     SunSeries(T, ls, bs, rs);
     auto zapisz = [&](int punkt, const TPozornie& poz) {
@@ -236,11 +241,11 @@ void ObliczPozycje(const TMomentUrodz& moment, TPozycjeCial& p) {
       SzeregCiala(k, T, l, b, r);
       const TGeocentryczne g =
           Geocentryczne(T, l, b, r, ls, bs, rs, k, TTrybGeocentryczny::CzasSwiatlaIAberracja);
-      zapisz(PunktCiala(k), Pozornie(T, g.Wektor));
+      zapisz(PunktCiala(k), Pozornie(obroty, g.Wektor));
     }
     // The Moon: no light time or aberration.
     const TKsiezyc ks = MoonSeries(T);
-    zapisz(Ksiezyc, Pozornie(T, Kartezjanskie(ks.R, ks.Szer, ks.Dlug)));
+    zapisz(Ksiezyc, Pozornie(obroty, Kartezjanskie(ks.R, ks.Szer, ks.Dlug)));
     zapisz(WezelPolnocny, {ks.Wezel, ks.SzerWezla, ks.DeklinacjaWezla});
   }
 
@@ -282,12 +287,13 @@ void ObliczPozycje(const TMomentUrodz& moment, TPozycjeCial& p) {
     }
     return;
   }
+  const TObrotyDaty obroty = ObrotyDaty(tUrodz);
   for (int i = Ascendent; i <= IC; ++i) {
-    const TDeklinacjaPunktu d = DeklinacjaPunktu(p.DlugEkl[i], tUrodz);
+    const TDeklinacjaPunktu d = DeklinacjaPunktu(p.DlugEkl[i], tUrodz, obroty);
     p.DlugEkl[i] = NaStopnieZakres(p.DlugEkl[i]);
     p.Deklinacja[i] = NaStopnie(d.Deklinacja);
     p.SzerEkl[i] = NaStopnie(d.Szer);
-    const TDeklinacjaPunktu dp = DeklinacjaPunktu(p.DlugEklPozniej[i], tUrodz);
+    const TDeklinacjaPunktu dp = DeklinacjaPunktu(p.DlugEklPozniej[i], tUrodz, obroty);
     p.DlugEklPozniej[i] = NaStopnieZakres(p.DlugEklPozniej[i]);
     p.DeklinacjaPozniej[i] = NaStopnie(dp.Deklinacja);
   }

@@ -46,6 +46,8 @@ struct TDeklinacjaPunktu {
 // Declination of an ecliptic longitude (radians, 0 <= lambda < 2pi), taken
 // from the Sun when it stands at that longitude in the chart's year.
 TDeklinacjaPunktu DeklinacjaPunktu(double lambda, double T);
+// The same with the rotations of T already prepared.
+TDeklinacjaPunktu DeklinacjaPunktu(double lambda, double T, const TObrotyDaty& obroty);
 
 // Longitudes in degrees at the birth moment and 54 minutes later.
 bool CzyRetro(double dlug1, double dlug2);

@@ -1,4 +1,5 @@
 // One evaluation of each analytical series.
+#include "ksiezyc.h"
 #include "planety.h"
 #include "pluton_dlugi.h"
 #include "slonce.h"
@@ -29,6 +30,16 @@ BENCHMARK(BM_Szereg<obliczenia::SaturnSeries>)->Name("SaturnSeries");
 BENCHMARK(BM_Szereg<obliczenia::UranusSeries>)->Name("UranusSeries");
 BENCHMARK(BM_Szereg<obliczenia::NeptuneSeries>)->Name("NeptuneSeries");
 BENCHMARK(BM_Szereg<obliczenia::PlutoSeries>)->Name("PlutoSeries");
+
+// The Moon with its node and the node's declination.
+void BM_MoonSeries(benchmark::State& stan) {
+  double t = -0.5;
+  for (auto _ : stan) {
+    benchmark::DoNotOptimize(obliczenia::MoonSeries(t));
+    t += 1e-6;
+  }
+}
+BENCHMARK(BM_MoonSeries)->Name("MoonSeries");
 
 // Both passes of the long-range theory (instant and 33 minutes later).
 void BM_PlutonDlugookresowy(benchmark::State& stan) {

@@ -159,6 +159,22 @@ TEST(ObliczPozycje, PlutonWOknieSzereguIPozaNim) {
     EXPECT_EQ(p.DeklinacjaPozniej[Pluton], pl.DeklinacjaPozniej);
     EXPECT_EQ(p.Retro[Pluton], pl.Retro);
   }
+  // Both theories are of date: no jump where the driver switches between them
+  // beyond the long-range theory's own error (0.06 degrees in 1890, 0.25 in
+  // 2100); a series left in B1950 would jump by 0.8 degrees in 1890, 2.1 in 2100.
+  struct {
+    TMomentUrodz Szereg, Dlugi;
+  } const granice[] = {{Moment(1889, 12, 31, 60), Moment(1889, 12, 30, 23 * 60)},
+                       {Moment(2100, 1, 1, 11 * 60), Moment(2100, 1, 1, 13 * 60)}};
+  for (const auto& g : granice) {
+    const TPozycjeCial a = Wykres(g.Szereg), b = Wykres(g.Dlugi);
+    ASSERT_NE(a.DlugEkl[Pluton], a.DlugEklPozniej[Pluton]);
+    ASSERT_EQ(b.DlugEkl[Pluton], b.DlugEklPozniej[Pluton]);
+    std::printf("Pluton na granicy okna %d: skok %.1f\"\n", g.Szereg.Rok,
+                RoznicaStopni(a.DlugEkl[Pluton], b.DlugEkl[Pluton]) * 3600.0);
+    EXPECT_NEAR(RoznicaStopni(a.DlugEkl[Pluton], b.DlugEkl[Pluton]), 0.0, 0.5);
+    EXPECT_NEAR(a.Deklinacja[Pluton], b.Deklinacja[Pluton], 0.5);
+  }
 }
 
 TEST(CzyRetro, PrzejsciePrzezPunktBarana) {
