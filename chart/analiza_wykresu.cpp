@@ -57,6 +57,7 @@ TAnalizaWykresu AnalizujWykres(const TStanOrbow& orby, const TMomentUrodz& momen
     dep[n] = static_cast<float>(poz.DeklinacjaPozniej[n]);
   }
   const int ostatni = moment.CzasNieznany ? 12 : 16;
+  const TOknaAspektow okna = OknaAspektow(orby);
   const double orbDeklinacji = orby.TablicaOrbow[OrbDeklinacji];
   int slot = 0;
   for (int a = 1; a <= 12; ++a) {
@@ -64,7 +65,7 @@ TAnalizaWykresu AnalizujWykres(const TStanOrbow& orby, const TMomentUrodz& momen
       if (b > ostatni)
         continue;
       w.AspektyPar[slot] =
-          SzukajAspektu(orby, OdlegloscF(dl[a], dl[b]), OdlegloscF(dlp[a], dlp[b]));
+          SzukajAspektu(okna, OdlegloscF(dl[a], dl[b]), OdlegloscF(dlp[a], dlp[b]));
       const float p = std::fabs(std::fabs(de[a]) - std::fabs(de[b]));
       if (p <= orbDeklinacji) {
         const float pp = std::fabs(std::fabs(dep[a]) - std::fabs(dep[b]));

@@ -1,5 +1,6 @@
 #include "aspekty.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace wykres {
@@ -44,16 +45,37 @@ std::string_view NazwaAspektu(int rodzaj) {
   return {};
 }
 
-TAspekt SzukajAspektu(const TStanOrbow& orby, double c, double cPozniej) {
+TOknaAspektow OknaAspektow(const TStanOrbow& orby) {
+  TOknaAspektow o;
   for (int k = 0; k < LiczbaRodzajowKatowych; ++k) {
     const double kat = TablicaKatow[static_cast<std::size_t>(k)].Kat;
     const double orb = orby.TablicaOrbow[static_cast<std::size_t>(k)];
-    if (kat - orb <= c && c <= kat + orb) {
+    o.Od[k] = kat - orb;
+    o.Do[k] = kat + orb;
+  }
+  double najnizsze = o.Od[LiczbaRodzajowKatowych - 1];
+  for (int k = LiczbaRodzajowKatowych - 1; k >= 0; --k) {
+    najnizsze = std::min(najnizsze, o.Od[k]);
+    o.NajnizszeOd[k] = najnizsze;
+  }
+  return o;
+}
+
+TAspekt SzukajAspektu(const TOknaAspektow& okna, double c, double cPozniej) {
+  for (int k = 0; k < LiczbaRodzajowKatowych; ++k) {
+    if (c < okna.NajnizszeOd[k]) // no later window can hold c
+      break;
+    if (okna.Od[k] <= c && c <= okna.Do[k]) {
+      const double kat = TablicaKatow[static_cast<std::size_t>(k)].Kat;
       const double odchylenie = std::fabs(c - kat);
       return {k, odchylenie, odchylenie > std::fabs(cPozniej - kat)};
     }
   }
   return {};
+}
+
+TAspekt SzukajAspektu(const TStanOrbow& orby, double c, double cPozniej) {
+  return SzukajAspektu(OknaAspektow(orby), c, cPozniej);
 }
 
 } // namespace wykres

@@ -38,6 +38,16 @@ std::string_view NazwaAspektu(int rodzaj);
 // Rodzaj -1 (and Odchylenie 0, Zbliza false) when no kind fits.
 TAspekt SzukajAspektu(const TStanOrbow& orby, double c, double cPozniej);
 
+// The windows angle +- orb of every kind, prepared once for many pairs.
+struct TOknaAspektow {
+  double Od[LiczbaRodzajowKatowych];
+  double Do[LiczbaRodzajowKatowych];
+  double NajnizszeOd[LiczbaRodzajowKatowych]; // smallest Od of kind k and all later kinds
+};
+TOknaAspektow OknaAspektow(const TStanOrbow& orby);
+// The same rule as SzukajAspektu(orby, …), with the windows prepared.
+TAspekt SzukajAspektu(const TOknaAspektow& okna, double c, double cPozniej);
+
 // Angular distance of two longitudes folded into 0..180.
 inline double OdlegloscKatowa(double a, double b) {
   double c = a > b ? a - b : b - a;

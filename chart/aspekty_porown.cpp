@@ -24,9 +24,10 @@ TTablicaAspektowPorown ObliczAspektyPorown(const TStanOrbow& orby, const TMoment
   TTablicaAspektowPorown t{};
   const int ostatni1 = moment1.CzasNieznany ? 12 : 16;
   const int ostatni2 = moment2.CzasNieznany ? 12 : 16;
+  const TOknaAspektow okna = OknaAspektow(orby);
   for (int a = 1; a <= ostatni1; ++a)
     for (int b = 1; b <= ostatni2; ++b)
-      t[a][b] = SzukajAspektu(orby, OdlegloscKatowa(p1.DlugEkl[a], p2.DlugEkl[b]),
+      t[a][b] = SzukajAspektu(okna, OdlegloscKatowa(p1.DlugEkl[a], p2.DlugEkl[b]),
                               OdlegloscKatowa(p1.DlugEklPozniej[a], p2.DlugEklPozniej[b]));
   return t;
 }

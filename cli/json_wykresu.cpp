@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace wiersz_polecen {
 
@@ -41,125 +42,143 @@ void DopiszTekstJson(std::string& cel, std::string_view t) {
   cel += '"';
 }
 
-void DopiszLiczbeJson(std::string& cel, double x) {
-  if (!std::isfinite(x)) { // never produced by a valid chart; JSON has no NaN
-    cel += "null";
-    return;
-  }
-  char bufor[32];
-  const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, x); // shortest round-trip form
-  cel.append(bufor, wynik.ptr);
-}
-
 namespace {
 
-void DopiszCalkowita(std::string& cel, long long x) {
-  char bufor[24];
-  const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, x);
-  cel.append(bufor, wynik.ptr);
-}
+// Writes into a buffer known to be large enough: the batch writes a chart per
+// line, and growing a string piece by piece was a fifth of its time.
+struct TPisarz {
+  char* p;
 
-void DopiszLogiczna(std::string& cel, bool b) {
-  cel += b ? "true" : "false";
-}
-
-void DopiszKlucz(std::string& cel, std::string_view klucz) {
-  cel += '"';
-  cel += klucz;
-  cel += "\":";
-}
-
-template <typename T, int N, typename F>
-void DopiszTablice(std::string& cel, std::string_view klucz, const TTablicaOd1<T, N>& t,
-                   F dopiszElement) {
-  DopiszKlucz(cel, klucz);
-  cel += '[';
-  for (int i = 1; i <= N; ++i) {
-    if (i > 1)
-      cel += ',';
-    dopiszElement(cel, t[i]);
+  template <std::size_t N> void Tekst(const char (&s)[N]) {
+    std::memcpy(p, s, N - 1);
+    p += N - 1;
   }
-  cel += "],";
-}
+  void Znak(char c) { *p++ = c; }
+  void Liczba(double x) {
+    if (!std::isfinite(x)) { // never produced by a valid chart; JSON has no NaN
+      Tekst("null");
+      return;
+    }
+    p = std::to_chars(p, p + 32, x).ptr; // shortest form that reads back the same double
+  }
+  void Calkowita(long long x) { p = std::to_chars(p, p + 24, x).ptr; }
+  void Logiczna(bool b) {
+    if (b)
+      Tekst("true");
+    else
+      Tekst("false");
+  }
+  void Pozycja(const TPozycjaWZnaku& z) {
+    Tekst("{\"Znak\":");
+    Calkowita(z.Znak);
+    Tekst(",\"Stopien\":");
+    Liczba(z.Stopien);
+    Znak('}');
+  }
+  void Aspekt(const TAspekt& a) {
+    if (a.Rodzaj == -1 && a.Odchylenie == 0.0 && !a.Zbliza) { // most slots
+      Tekst("{\"Rodzaj\":-1,\"Odchylenie\":0,\"Zbliza\":false}");
+      return;
+    }
+    Tekst("{\"Rodzaj\":");
+    Calkowita(a.Rodzaj);
+    Tekst(",\"Odchylenie\":");
+    Liczba(a.Odchylenie);
+    Tekst(",\"Zbliza\":");
+    Logiczna(a.Zbliza);
+    Znak('}');
+  }
+  template <typename T, int N, typename F>
+  void Tablica(const char* klucz, const TTablicaOd1<T, N>& t, F element) {
+    Znak('"');
+    const std::size_t n = std::strlen(klucz);
+    std::memcpy(p, klucz, n);
+    p += n;
+    Tekst("\":[");
+    for (int i = 1; i <= N; ++i) {
+      if (i > 1)
+        Znak(',');
+      (this->*element)(t[i]);
+    }
+    Tekst("],");
+  }
+};
 
-void DopiszPozycje(std::string& cel, const TPozycjaWZnaku& p) {
-  cel += "{\"Znak\":";
-  DopiszCalkowita(cel, p.Znak);
-  cel += ",\"Stopien\":";
-  DopiszLiczbeJson(cel, p.Stopien);
-  cel += '}';
-}
+// Upper bounds of one element: a double takes at most 24 characters.
+constexpr std::size_t MaksLiczby = 24, MaksPozycji = 24 + MaksLiczby, MaksAspektu = 48 + MaksLiczby;
+constexpr std::size_t MaksWykresu = 512 + 12 * (MaksLiczby + 1) + 12 * (MaksPozycji + 1) + 12 * 6 +
+                                    12 * 4 + 14 * (MaksLiczby + 1) + 6 * (MaksLiczby + 1) +
+                                    12 * (MaksPozycji + 1) + 2 * 90 * (MaksAspektu + 1);
 
-void DopiszAspekt(std::string& cel, const TAspekt& a) {
-  cel += "{\"Rodzaj\":";
-  DopiszCalkowita(cel, a.Rodzaj);
-  cel += ",\"Odchylenie\":";
-  DopiszLiczbeJson(cel, a.Odchylenie);
-  cel += ",\"Zbliza\":";
-  DopiszLogiczna(cel, a.Zbliza);
-  cel += '}';
+// Opens room for at most `ile` characters at the end of `cel`.
+char* Miejsce(std::string& cel, std::size_t ile) {
+  const std::size_t stary = cel.size();
+  cel.resize(stary + ile);
+  return cel.data() + stary;
 }
-
-void DopiszLiczbeEl(std::string& cel, double x) {
-  DopiszLiczbeJson(cel, x);
-}
-void DopiszCalkowitaEl(std::string& cel, std::int32_t x) {
-  DopiszCalkowita(cel, x);
-}
-void DopiszLogicznaEl(std::string& cel, bool x) {
-  DopiszLogiczna(cel, x);
+void Zamknij(std::string& cel, const char* koniec) {
+  cel.resize(static_cast<std::size_t>(koniec - cel.data()));
 }
 
 } // namespace
 
+void DopiszLiczbeJson(std::string& cel, double x) {
+  TPisarz w{Miejsce(cel, MaksLiczby)};
+  w.Liczba(x);
+  Zamknij(cel, w.p);
+}
+
 void DopiszWykresUrodzJson(std::string& cel, const TDaneKosmotypuUrodz& dane,
                            const TWykresUrodz& w) {
-  cel += '{';
-  DopiszKlucz(cel, "Nazwa");
+  cel += "{\"Nazwa\":";
   DopiszTekstJson(cel, dane.Nazwa);
-  cel += ',';
-  DopiszKlucz(cel, "Miejsce");
+  cel += ",\"Miejsce\":";
   DopiszTekstJson(cel, dane.Miejsce);
-  cel += ',';
-  DopiszKlucz(cel, "CzasNieznany");
-  DopiszLogiczna(cel, dane.CzasNieznany);
-  cel += ',';
-  DopiszTablice(cel, "DlugEkl", w.DlugEkl, DopiszLiczbeEl);
-  DopiszTablice(cel, "PozycjaPunktu", w.PozycjaPunktu, DopiszPozycje);
-  DopiszTablice(cel, "Retro", w.Retro, DopiszLogicznaEl);
-  DopiszTablice(cel, "DomPunktu", w.DomPunktu, DopiszCalkowitaEl);
-  DopiszTablice(cel, "Deklinacja", w.Deklinacja, DopiszLiczbeEl);
-  DopiszTablice(cel, "Wierzcholek", w.Wierzcholek, DopiszLiczbeEl);
-  DopiszTablice(cel, "PozycjaDomu", w.PozycjaDomu, DopiszPozycje);
-  DopiszTablice(cel, "Aspekty", w.Aspekty, DopiszAspekt);
-  DopiszTablice(cel, "Paralele", w.Paralele, DopiszAspekt);
+  TPisarz p{Miejsce(cel, MaksWykresu)};
+  p.Tekst(",\"CzasNieznany\":");
+  p.Logiczna(dane.CzasNieznany);
+  p.Znak(',');
+  p.Tablica("DlugEkl", w.DlugEkl, &TPisarz::Liczba);
+  p.Tablica("PozycjaPunktu", w.PozycjaPunktu, &TPisarz::Pozycja);
+  p.Tablica("Retro", w.Retro, &TPisarz::Logiczna);
+  p.Tablica("DomPunktu", w.DomPunktu, &TPisarz::Calkowita);
+  p.Tablica("Deklinacja", w.Deklinacja, &TPisarz::Liczba);
+  p.Tablica("Wierzcholek", w.Wierzcholek, &TPisarz::Liczba);
+  p.Tablica("PozycjaDomu", w.PozycjaDomu, &TPisarz::Pozycja);
+  p.Tablica("Aspekty", w.Aspekty, &TPisarz::Aspekt);
+  p.Tablica("Paralele", w.Paralele, &TPisarz::Aspekt);
   const auto cg = obliczenia::RozkodujCzas(w.CzasGwiazdowy);
-  DopiszKlucz(cel, "CzasGwiazdowy");
-  const char tekst[] = {
-      '"', static_cast<char>('0' + cg.Godzina / 10), static_cast<char>('0' + cg.Godzina % 10),
-      ':', static_cast<char>('0' + cg.Minuta / 10),  static_cast<char>('0' + cg.Minuta % 10),
-      '"'};
-  cel.append(tekst, sizeof tekst);
-  cel += '}';
+  p.Tekst("\"CzasGwiazdowy\":\"");
+  p.Znak(static_cast<char>('0' + cg.Godzina / 10));
+  p.Znak(static_cast<char>('0' + cg.Godzina % 10));
+  p.Znak(':');
+  p.Znak(static_cast<char>('0' + cg.Minuta / 10));
+  p.Znak(static_cast<char>('0' + cg.Minuta % 10));
+  p.Tekst("\"}");
+  Zamknij(cel, p.p);
 }
 
 void DopiszWykresPorownJson(std::string& cel, const TDaneKosmotypuUrodz& osoba1,
-                            const TDaneKosmotypuUrodz& osoba2, const TWykresPorown& p) {
+                            const TDaneKosmotypuUrodz& osoba2, const TWykresPorown& porown) {
   cel += "{\"Wykres1\":";
-  DopiszWykresUrodzJson(cel, osoba1, p.Wykres1);
+  DopiszWykresUrodzJson(cel, osoba1, porown.Wykres1);
   cel += ",\"Wykres2\":";
-  DopiszWykresUrodzJson(cel, osoba2, p.Wykres2);
+  DopiszWykresUrodzJson(cel, osoba2, porown.Wykres2);
   cel += ',';
-  DopiszTablice(cel, "AspektyPorown", p.AspektyPorown, DopiszAspekt);
-  cel.back() = '}'; // the trailing comma of the last array
+  TPisarz p{Miejsce(cel, 64 + LiczbaSlotowPorown * (MaksAspektu + 1))};
+  p.Tablica("AspektyPorown", porown.AspektyPorown, &TPisarz::Aspekt);
+  p.p[-1] = '}'; // in place of the comma after the last array
+  Zamknij(cel, p.p);
 }
 
 void DopiszBladWierszaJson(std::string& cel, std::string_view komunikat, long long wiersz) {
   cel += "{\"blad\":";
   DopiszTekstJson(cel, komunikat);
-  cel += ",\"wiersz\":";
-  DopiszCalkowita(cel, wiersz);
-  cel += '}';
+  TPisarz p{Miejsce(cel, 40)};
+  p.Tekst(",\"wiersz\":");
+  p.Calkowita(wiersz);
+  p.Znak('}');
+  Zamknij(cel, p.p);
 }
 
 } // namespace wiersz_polecen

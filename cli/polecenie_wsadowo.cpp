@@ -58,12 +58,9 @@ TStanWiersza CzytajWiersz(std::istream& we, std::string& wiersz) {
 bool CzyNaglowek(std::string_view wiersz) {
   const auto przecinek = wiersz.find(',');
   const std::string_view pierwsze = Przytnij(wiersz.substr(0, przecinek));
-  if (pierwsze.size() != 4 && pierwsze.size() != 7) // "data", with a BOM
+  if (pierwsze.size() != 4) // "data"
     return false;
-  const std::string_view bez_bom = pierwsze.size() == 7 && pierwsze.substr(0, 3) == "\xEF\xBB\xBF"
-                                       ? pierwsze.substr(3)
-                                       : pierwsze;
-  std::string male(bez_bom);
+  std::string male(pierwsze);
   for (char& c : male)
     c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   return male == "data";
@@ -116,6 +113,9 @@ int WykonajWsadowo(TKontekst& k) {
     ++numer;
     if (!wiersz.empty() && wiersz.back() == '\r')
       wiersz.pop_back();
+    // Spreadsheets often save UTF-8 with a byte order mark, header or not.
+    if (numer == 1 && wiersz.starts_with("\xEF\xBB\xBF"))
+      wiersz.erase(0, 3);
     if (stan == TStanWiersza::ZaDlugi) {
       DopiszBladWierszaJson(
           wyjscie, "wiersz dłuższy niż " + std::to_string(MaksDlugoscWiersza) + " bajtów.", numer);

@@ -8,7 +8,7 @@ if [[ -x build/shell/kosmotyp ]]; then
 elif [[ -x build/cli/kosmotyp-oblicz ]]; then
   # Until the desktop program exists: an example chart from the command-line tool.
   exec build/cli/kosmotyp-oblicz urodz --data 1980-05-17 --czas 14:25 --przes 120 \
-    --dlug -1257 --szer 3014 --nazwa "Przykładowa Osoba" --miejsce "Kraków" "$@"
+    --dlug -1197 --szer 3004 --nazwa "Przykładowa Osoba" --miejsce "Kraków" "$@"
 else
   echo "Zbudowano bibliotekę; program jeszcze nie istnieje."
 fi

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace wykres;
 
 namespace {
@@ -207,4 +209,25 @@ TEST(AnalizujWykres, NieznanyCzasUrodzenia) {
   const auto znany = AnalizujWykres(OrbyDomyslne(), MomentZnany(), poz);
   EXPECT_EQ(znany.AspektyPar[SlotAnalizy(1, 13)].Rodzaj, 0);
   EXPECT_EQ(znany.AspektyPar[SlotAnalizy(1, 15)].Rodzaj, 9);
+}
+
+TEST(SzukajAspektu, OknaPrzygotowaneDajaToSamo) {
+  // Also with an orb table whose windows are not in ascending order.
+  TStanOrbow szerokie = OrbyDomyslne();
+  szerokie.TablicaOrbow[15] = 60;
+  for (const TStanOrbow& orby : {OrbyDomyslne(), szerokie}) {
+    const TOknaAspektow okna = OknaAspektow(orby);
+    for (int i = 0; i <= 18000; ++i) {
+      const double c = i * 0.01;
+      TAspekt oczekiwany{};
+      for (int k = 0; k < LiczbaRodzajowKatowych; ++k) {
+        const double kat = TablicaKatow[k].Kat, orb = orby.TablicaOrbow[k];
+        if (kat - orb <= c && c <= kat + orb) {
+          oczekiwany = {k, std::fabs(c - kat), std::fabs(c - kat) > std::fabs(c + 0.1 - kat)};
+          break;
+        }
+      }
+      ASSERT_EQ(SzukajAspektu(okna, c, c + 0.1), oczekiwany) << c;
+    }
+  }
 }

@@ -57,6 +57,7 @@ TEST(AspektyPorown, GranicaOrbuCzteryStopnie) {
   } przypadki[] = {
       {2, 186.0, 15, 4.0}, // opposition 176°: kept
       {2, 185.5, -1, 4.5}, // 175.5°: dropped, the deviation stays
+      {2, 186.5, 15, 3.5}, // 176.5° is nearer to exact: kept
       {3, 74.5, -1, 4.5},  // sextile at 64.5°
       {4, 126.0, 11, 4.0}, // trine at 116°
       {5, 103.0, 9, 3.0},  // square within 4°

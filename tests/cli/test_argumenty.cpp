@@ -217,3 +217,11 @@ TEST(Wsadowo, BledneWierszeNieZatrzymujaPrzetwarzania) {
   }
   EXPECT_FALSE(std::getline(s, wiersz)) << wiersz;
 }
+
+TEST(Wsadowo, ZnacznikKolejnosciBajtowPrzedDanymi) {
+  const auto w = Uruchom({"wsadowo"}, "\xEF\xBB\xBF"
+                                      "1980-05-17,14:25,120,-1257,3014\n");
+  EXPECT_EQ(w.Kod, KodSukces);
+  EXPECT_EQ(w.Wy.find("blad"), std::string::npos) << w.Wy.substr(0, 200);
+  EXPECT_EQ(w.Wy.rfind("{\"Nazwa\":", 0), 0u) << w.Wy.substr(0, 200);
+}

@@ -69,7 +69,7 @@ TEST(ObliczPozycje, ZgodneZEfemerydaSzwajcarska) {
   struct {
     int Od, Do, Ile;
     double GranicaMarsa;
-  } const okresy[] = {{1900, 2050, 3000, 10.0}, {1850, 1900, 300, 10.0}, {2050, 2150, 300, 12.0}};
+  } const okresy[] = {{1900, 2050, 3000, 10.0}, {1850, 1900, 300, 10.0}, {2050, 2150, 300, 15.0}};
   std::mt19937 los(42);
   char blad[256];
   for (const auto& okres : okresy) {
@@ -99,9 +99,11 @@ TEST(ObliczPozycje, ZgodneZEfemerydaSzwajcarska) {
           const double dlug = przebieg ? p.DlugEklPozniej[punkt] : p.DlugEkl[punkt];
           const double dekl = przebieg ? p.DeklinacjaPozniej[punkt] : p.Deklinacja[punkt];
           TMaksima& mx = plutonDlugi ? maksPlutonPoza : maks[i];
-          // Mars after 2050: at the close opposition of 2082 (0.38 AU) the series'
-          // own heliocentric errors (Mars 1.6", the Earth's about 2") grow to a
-          // geometric geocentric 9.7" before any light time or aberration: 10.6".
+          // Mars after 2050: at the close oppositions (0.38 AU) the series' own
+          // heliocentric errors grow on the way to the Earth. A scan of every 0.74 day
+          // finds 14.7" in September 2114, from Mars 2.5" and the Earth 1.9" off
+          // (geometric geocentric 14.5" before light time and aberration); up to
+          // 2050 the same scan stays at 6.0".
           const double granica = plutonDlugi     ? 3600.0
                                  : punkt == Mars ? okres.GranicaMarsa
                                                  : granice[i];
