@@ -132,8 +132,8 @@ TWynikOtwarcia OtworzMagazyn(const QString& katalog, const TOpcjeMagazynu& opcje
     return wynik();
   }
   mag->Polaczenie = QString("kartoteka-%1").arg(LicznikPolaczen.fetchAndAddRelaxed(1));
-  // The engine-wide shared-directory setting of the old desktop database has
-  // no counterpart here: SQLite locks the database file itself.
+  // The "[PersonalFolder]" shared-directory ("NET DIR") step of the old engine has no counterpart
+  // in SQLite.
   QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", mag->Polaczenie);
   if (!db.isValid()) {
     b = "Brak sterownika bazy danych SQLite (pakiet libqt6sql6-sqlite).";
